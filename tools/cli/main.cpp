@@ -5,6 +5,7 @@
 
 #include "tools/cli/cli_support.h"
 #include "tools/cli/color_commands.h"
+#include "tools/cli/markup_command.h"
 #include "tools/cli/usage.h"
 
 namespace cli {
@@ -21,6 +22,7 @@ const Command commands[] = {
     {"name", "name [--table FILE] COLOR...   name colors given as RRGGBB (optional leading #)", NameCommand},
     {"table", "table [FILE]                   list the entries of a color table", TableCommand},
     {"analyze", "analyze [FILE]                 run the coverage analysis of a color table", AnalyzeCommand},
+    {"markup", "markup [FILE]                  list the elements that hypertext markup parses into", MarkupCommand},
 };
 
 }  // namespace
