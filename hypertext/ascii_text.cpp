@@ -50,7 +50,7 @@ void WriteTag(std::ostream &out, const HyperTextTag &tag) {
         out << ' ' << variable;
 }
 
-}  // namespace
+} // namespace
 
 std::ostream &operator<<(std::ostream &out, const HTRelativeValue &value) {
     out << RelativeSign(value.mode) << static_cast<std::uint32_t>(value.value);

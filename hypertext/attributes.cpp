@@ -101,7 +101,7 @@ const char *ReadName(std::string &name, const char *p) {
     return p;
 }
 
-}  // namespace
+} // namespace
 
 const char *ParseRelativeValue(HTRelativeValue &target, const char *p) {
     if (*p == '+' || *p == '-') {

@@ -5,7 +5,7 @@
 namespace HyperTextChars {
 
 inline bool IsSpace(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');  // space, tab, line feed, vertical tab, form feed, return
+    return c == ' ' || (c >= '\t' && c <= '\r'); // space, tab, line feed, vertical tab, form feed, return
 }
 
 inline bool IsDigit(char c) {
@@ -35,4 +35,4 @@ inline char ToUpper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-}  // namespace HyperTextChars
+} // namespace HyperTextChars

@@ -6,17 +6,17 @@
 
 // Types of attribute values.
 enum HTVariableType : std::int32_t {
-    HTString = 0,    // target is a std::string; the value is appended
-    HTInteger = 1,   // target is a std::int32_t
-    HTRelative = 2,  // target is an HTRelativeValue
-    HTColor = 3,     // target is a std::int32_t holding 0x00RRGGBB, -1 when not given
+    HTString = 0,   // target is a std::string; the value is appended
+    HTInteger = 1,  // target is a std::int32_t
+    HTRelative = 2, // target is an HTRelativeValue
+    HTColor = 3,    // target is a std::int32_t holding 0x00RRGGBB, -1 when not given
 };
 
 // A number that may be absolute or relative to the current one, as in SIZE=+2.
 struct HTRelativeValue {
-    std::int32_t value = 0;  // the number as written, without its sign
-    std::int32_t mode = 0;   // 0 not given, 1 absolute, 2 increase ("+"), 3 decrease ("-")
-    bool percent = false;    // the number was followed by "%"
+    std::int32_t value = 0; // the number as written, without its sign
+    std::int32_t mode = 0;  // 0 not given, 1 absolute, 2 increase ("+"), 3 decrease ("-")
+    bool percent = false;   // the number was followed by "%"
 };
 
 // One attribute of a tag. `name` points into htKeywords; `target` points at the tag's member and is
@@ -37,7 +37,7 @@ public:
 
     virtual bool IsTag() const = 0;
 
-    HyperTextElement *next = nullptr;  // the following element of the same document
+    HyperTextElement *next = nullptr; // the following element of the same document
 };
 
 // A run of text as it stands in the source; entities are elements of their own.
@@ -85,8 +85,8 @@ public:
 
     std::string face;
     HTRelativeValue size;
-    std::int32_t color = -1;    // 0x00RRGGBB as written
-    std::int32_t bgColor = -1;  // 0x00RRGGBB as written
+    std::int32_t color = -1;   // 0x00RRGGBB as written
+    std::int32_t bgColor = -1; // 0x00RRGGBB as written
 };
 
 // "IMG": an inline image and the part of it to show.
@@ -111,7 +111,7 @@ public:
     HyperTextSpecialCharTag();
     explicit HyperTextSpecialCharTag(const std::string &token);
 
-    std::int32_t character = -1;  // -1: unknown entity or literal "SPCHR" tag
+    std::int32_t character = -1; // -1: unknown entity or literal "SPCHR" tag
 };
 
 // "A": the start of a link.

@@ -6,6 +6,7 @@
 
 using namespace HyperTextChars;
 
+// clang-format off
 const HTEntity htEntities[htEntityCount] = {
     {"lt", 60},       {"gt", 62},      {"amp", 38},     {"quot", 34},    {"Aacute", 193},
     {"Agrave", 192},  {"Acirc", 194},  {"Atilde", 195}, {"Aring", 197},  {"Auml", 196},
@@ -22,6 +23,7 @@ const HTEntity htEntities[htEntityCount] = {
     {"ugrave", 249},  {"ucirc", 251},  {"uuml", 252},   {"yacute", 253}, {"thorn", 254},
     {"yuml", 255},    {"reg", 174},    {"copy", 169},   {"trade", 174},  {"nbsp", 32},
 };
+// clang-format on
 
 std::int32_t FindEntityCode(const std::string &name) {
     for (const HTEntity &entity : htEntities) {

@@ -1,5 +1,6 @@
 #include "hypertext/keywords.h"
 
+// clang-format off
 const char *const htKeywords[htKeywordCount] = {
     // tag names, by code
     "",        // 0: unknown
@@ -38,6 +39,7 @@ const char *const htKeywords[htKeywordCount] = {
     "HREF",                                                            // "A"
     "SRC", "WIDTH", "HEIGHT", "SUBX", "SUBY", "SUBWIDTH", "SUBHEIGHT",  // "IMG"
 };
+// clang-format on
 
 const char *TagKeyword(std::int32_t code) {
     return code >= 0 && code < htTagKeywordCount ? htKeywords[code] : "";

@@ -4,10 +4,10 @@
 
 // Tag codes: a tag's code is the index of its name in htKeywords.
 enum HyperTextTagCode : std::int32_t {
-    htUnknownTag = 0,  // empty name; also every name that is not in the table
-    htComment = 1,     // "!--"
-    htBreak = 2,       // "BR"
-    htTab = 3,         // "TAB"
+    htUnknownTag = 0, // empty name; also every name that is not in the table
+    htComment = 1,    // "!--"
+    htBreak = 2,      // "BR"
+    htTab = 3,        // "TAB"
     htBold = 4,
     htBoldEnd = 5,
     htItalic = 6,
@@ -24,7 +24,7 @@ enum HyperTextTagCode : std::int32_t {
     htFontEnd = 17,
     htParagraph = 18,
     htImage = 19,
-    htSpecialChar = 20,  // "SPCHR"; every character entity has this code too
+    htSpecialChar = 20, // "SPCHR"; every character entity has this code too
     htAnchor = 21,
     htAnchorEnd = 22,
     htOrderedList = 23,
@@ -39,12 +39,12 @@ enum HyperTextTagCode : std::int32_t {
 
 // Indices of the attribute names in htKeywords, after the tag names.
 enum HyperTextAttributeKeyword : std::int32_t {
-    htFaceKeyword = 31,  // "FONT"
+    htFaceKeyword = 31, // "FONT"
     htSizeKeyword,
     htColorKeyword,
     htBgColorKeyword,
-    htHrefKeyword,  // "A"
-    htSrcKeyword,   // "IMG"
+    htHrefKeyword, // "A"
+    htSrcKeyword,  // "IMG"
     htWidthKeyword,
     htHeightKeyword,
     htSubXKeyword,

@@ -17,7 +17,7 @@ std::string TagName(const std::string &token) {
     return name;
 }
 
-}  // namespace
+} // namespace
 
 // "<" and "&" open a token, giving up an open one as text; while a token is open, ">" and ";" close it.
 // Quotes protect nothing. Line feeds become spaces and carriage returns vanish. An unfinished token at
@@ -65,7 +65,7 @@ HyperTextElement *HyperText::AppendToken(bool isTag, const std::string &token, H
         first = element;
         return element;
     }
-    if (last == nullptr) {  // no last element given: link behind the end of the chain
+    if (last == nullptr) { // no last element given: link behind the end of the chain
         for (last = first; last->next != nullptr; last = last->next) {
         }
     }

@@ -30,7 +30,7 @@ std::size_t CheckElements(const HyperText &document, std::size_t markupLength) {
     return count;
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     const std::string markup(reinterpret_cast<const char *>(data), size);

@@ -27,7 +27,7 @@ std::string Printed(const HyperTextElement &element) {
     return out.str();
 }
 
-}  // namespace
+} // namespace
 
 TEST(AsciiHyperText, OneLinePerElement) {
     const TextCase cases[] = {
@@ -66,20 +66,20 @@ TEST(AsciiHyperText, OneLinePerElement) {
 
 TEST(AsciiHyperText, EmptyChainGivesEmptyText) {
     EXPECT_EQ(AsciiHyperText().GetText(), "");
-    EXPECT_EQ(AsciiHyperText("&").GetText(), "");  // an unfinished token alone leaves no element
+    EXPECT_EQ(AsciiHyperText("&").GetText(), ""); // an unfinished token alone leaves no element
 }
 
 // At most 255 characters of a line are kept; a longer line loses the rest and its CR LF.
 TEST(AsciiHyperText, LongLinesAreCutAt255Characters) {
     struct Case {
-        std::size_t textLength;  // the line is "TEXT: |" + text + "|": 8 characters more
+        std::size_t textLength; // the line is "TEXT: |" + text + "|": 8 characters more
         std::string expectedLine;
     };
     const Case cases[] = {
-        {245, "TEXT: |" + std::string(245, 'x') + "|\r\n"},  // 255 characters with CR LF
-        {246, "TEXT: |" + std::string(246, 'x') + "|\r"},    // the LF is lost
-        {247, "TEXT: |" + std::string(247, 'x') + "|"},
-        {248, "TEXT: |" + std::string(248, 'x')},
+        {245, "TEXT: |" + std::string(245, 'x') + "|\r\n"}, // 255 characters with CR LF
+        {246, "TEXT: |" + std::string(246, 'x') + "|\r"},   // the LF is lost
+        {247, "TEXT: |" + std::string(247, 'x') + "|"},     // CR and LF are lost
+        {248, "TEXT: |" + std::string(248, 'x')},           // so is the closing bar
         {5000, "TEXT: |" + std::string(248, 'x')},
     };
     for (const Case &c : cases) {
@@ -111,12 +111,8 @@ TEST(AsciiHyperText, RelativeValueOperator) {
         const char *text;
     };
     const Case cases[] = {
-        {{0, 0, false}, "?0"},
-        {{3, 1, false}, "3"},
-        {{2, 2, false}, "+2"},
-        {{1, 3, true}, "-1%"},
-        {{50, 1, true}, "50%"},
-        {{-1, 2, false}, "+4294967295"},
+        {{0, 0, false}, "?0"}, {{3, 1, false}, "3"},   {{2, 2, false}, "+2"},
+        {{1, 3, true}, "-1%"}, {{50, 1, true}, "50%"}, {{-1, 2, false}, "+4294967295"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.text);
@@ -142,7 +138,8 @@ TEST(AsciiHyperText, VariableOperatorRestoresTheStream) {
     std::int32_t number = -12;
     std::string text = "a b";
     HTRelativeValue size = {5, 3, false};
-    const HTTagVariable others[] = {{"WIDTH", HTInteger, &number}, {"SRC", HTString, &text}, {"SIZE", HTRelative, &size}};
+    const HTTagVariable others[] = {
+        {"WIDTH", HTInteger, &number}, {"SRC", HTString, &text}, {"SIZE", HTRelative, &size}};
     std::ostringstream all;
     for (const HTTagVariable &other : others)
         all << other << '|';

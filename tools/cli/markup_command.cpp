@@ -22,4 +22,4 @@ int MarkupCommand(const Arguments &args) {
     return 0;
 }
 
-}  // namespace cli
+} // namespace cli
