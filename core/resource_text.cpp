@@ -39,7 +39,7 @@ public:
     const char *data;
 };
 
-}  // namespace
+} // namespace
 
 std::unique_ptr<std::string> LoadTextResource(HINSTANCE module, LPCSTR name) {
     HRSRC found = FindResourceA(module, name, MAKEINTRESOURCEA(TextResourceType));

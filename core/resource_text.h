@@ -7,8 +7,8 @@
 
 // The modules that resources are loaded from, set once by the program's entry to its own instance and never
 // changed afterwards.
-extern HINSTANCE ResourceInstance;  // strings: the About title, dialog captions and control texts
-extern HINSTANCE ProgramInstance;   // the named color table and the About box's icons
+extern HINSTANCE ResourceInstance; // strings: the About title, dialog captions and control texts
+extern HINSTANCE ProgramInstance;  // the named color table and the About box's icons
 
 // The resource type under which text resources are stored.
 constexpr int TextResourceType = 201;

@@ -100,8 +100,8 @@ struct DialogItem {
     DWORD exStyle;
     short x, y, cx, cy;
     WORD id;
-    std::string className;  // upper case; the predefined classes by name
-    std::string text;       // or "#n" for a resource ordinal
+    std::string className; // upper case; the predefined classes by name
+    std::string text;      // or "#n" for a resource ordinal
 };
 
 struct DialogLayout {
@@ -218,6 +218,7 @@ const char aboutHypertext[] =
     "<BR><BR>E-mail us at: <FONT SIZE=+2><A HREF=\"mailto:tintwick@orvak.example\">tintwick@orvak.example</A>"
     "</FONT> with any questions, suggestions, or comments on this program, or any others that we've created.";
 
+// clang-format off
 const ExpectedItem detectorItems[] = {
     {108, "BUTTON", groupBox, "", 6, 46, 0, 0},
     {109, "STATIC", staticText, "", 16, 19, 12, 8},
@@ -242,7 +243,9 @@ const ExpectedItem detectorItems[] = {
     {134, "BUTTON", hiddenPushButton, "", 20, 47, 0, 0},
     {1, "BUTTON", pushButton, "x", 22, 20, 6, 8},
 };
+// clang-format on
 
+// clang-format off
 const ExpectedItem colorBrowserItems[] = {
     {102, "BUTTON", groupBox, "Color", 4, 4, 284, 48},
     {103, "STATIC", swatch, "", 12, 16, 144, 28},
@@ -273,7 +276,9 @@ const ExpectedItem colorBrowserItems[] = {
     {1, "BUTTON", pushButton, "Close", 184, 124, 50, 14},
     {9, "BUTTON", pushButton, "Help", 240, 124, 50, 14},
 };
+// clang-format on
 
+// clang-format off
 const ExpectedItem optionsItems[] = {
     {104, "BUTTON", groupBox, "Tintwick", 5, 4, 180, 28},
     {105, "BUTTON", autoCheckBox, "Always on top of every window on the desktop", 13, 16, 164, 12},
@@ -284,7 +289,9 @@ const ExpectedItem optionsItems[] = {
     {2, "BUTTON", pushButton, "Cancel", 80, 40, 50, 14},
     {9, "BUTTON", pushButton, "Help", 136, 40, 50, 14},
 };
+// clang-format on
 
+// clang-format off
 const ExpectedItem aboutItems[] = {
     {65535, "STATIC", etchedFrame, "", 28, 4, 204, 40},
     {103, "STATIC", centeredGroupText, "Tintwick", 68, 12, 124, 24},
@@ -296,6 +303,7 @@ const ExpectedItem aboutItems[] = {
     {102, "STATIC", staticIcon, "#100", 199, 15, 21, 20},
     {65535, "STATIC", sunkenBitmap, "#10001", 4, 4, 19, 112},
 };
+// clang-format on
 
 template <size_t count>
 void ExpectLayout(const DialogLayout &layout, const ExpectedLayout &expected, const ExpectedItem (&items)[count]) {
@@ -429,8 +437,8 @@ TEST_F(ProgramResourcesTest, AboutHypertextParsesToItsTwoLinks) {
 
     // -1 stands for a text block, any other value for the tag code.
     const int text = -1, br = 2, font = 16, endFont = 17, anchor = 21, endAnchor = 22;
-    const int expectedCodes[] = {text, font, anchor, text, endAnchor, endFont, text, br, br,
-                                 text, font, anchor, text, endAnchor, endFont, text};
+    const int expectedCodes[] = {text, font, anchor, text,   endAnchor, endFont,   text,    br,
+                                 br,   text, font,   anchor, text,      endAnchor, endFont, text};
     std::vector<HyperTextElement *> elements;
     for (HyperTextElement *element = document.first; element != nullptr; element = element->next) {
         elements.push_back(element);
@@ -476,9 +484,9 @@ TEST_F(ProgramResourcesTest, LayoutsCreateTheirControls) {
         SCOPED_TRACE("layout " + std::to_string(c.id));
         std::string_view data = Data(RT_DIALOG, c.id);
         ASSERT_FALSE(data.empty());
-        HWND dialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr),
-                                                 reinterpret_cast<LPCDLGTEMPLATEA>(data.data()), parent,
-                                                 [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+        HWND dialog = CreateDialogIndirectParamA(
+            GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(data.data()), parent,
+            [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
         ASSERT_NE(dialog, nullptr);
         for (size_t i = 0; i < c.count; ++i) {
             SCOPED_TRACE("id " + std::to_string(c.items[i].id));
@@ -496,7 +504,7 @@ TEST_F(ProgramResourcesTest, ApplicationIconHasLargeAndSmallSixteenColorImages) 
     std::string_view group = Data(RT_GROUP_ICON, IDI_TINTWICK);
     ByteReader directory(group);
     EXPECT_EQ(directory.Read<WORD>(), 0);
-    EXPECT_EQ(directory.Read<WORD>(), 1);  // icons
+    EXPECT_EQ(directory.Read<WORD>(), 1); // icons
     ASSERT_EQ(directory.Read<WORD>(), 2);
 
     for (int size : {32, 16}) {
@@ -507,12 +515,12 @@ TEST_F(ProgramResourcesTest, ApplicationIconHasLargeAndSmallSixteenColorImages) 
         std::string_view image = Data(RT_ICON, id);
         BITMAPINFOHEADER header = InfoHeader(image);
         EXPECT_EQ(header.biWidth, size);
-        EXPECT_EQ(header.biHeight, 2 * size);  // colors and mask
+        EXPECT_EQ(header.biHeight, 2 * size); // colors and mask
         EXPECT_EQ(header.biBitCount, 4);
 
-        HICON icon = CreateIconFromResourceEx(reinterpret_cast<PBYTE>(const_cast<char *>(image.data())),
-                                              static_cast<DWORD>(image.size()), TRUE, 0x00030000, size, size,
-                                              LR_DEFAULTCOLOR);
+        HICON icon =
+            CreateIconFromResourceEx(reinterpret_cast<PBYTE>(const_cast<char *>(image.data())),
+                                     static_cast<DWORD>(image.size()), TRUE, 0x00030000, size, size, LR_DEFAULTCOLOR);
         ASSERT_NE(icon, nullptr);
         ICONINFO info = {};
         ASSERT_TRUE(GetIconInfo(icon, &info));
@@ -540,12 +548,12 @@ TEST_F(ProgramResourcesTest, CursorsAreTwoColorWithTheirHotSpots) {
         SCOPED_TRACE(c.what);
         ByteReader directory(ResourceData(probe.handle, RT_GROUP_CURSOR, c.name));
         EXPECT_EQ(directory.Read<WORD>(), 0);
-        EXPECT_EQ(directory.Read<WORD>(), 2);  // cursors
+        EXPECT_EQ(directory.Read<WORD>(), 2); // cursors
         ASSERT_EQ(directory.Read<WORD>(), 1);
-        EXPECT_EQ(directory.Read<WORD>(), 32);  // width
-        EXPECT_EQ(directory.Read<WORD>(), 64);  // height of colors and mask
-        EXPECT_EQ(directory.Read<WORD>(), 1);   // planes
-        EXPECT_EQ(directory.Read<WORD>(), 1);   // bits per pixel
+        EXPECT_EQ(directory.Read<WORD>(), 32); // width
+        EXPECT_EQ(directory.Read<WORD>(), 64); // height of colors and mask
+        EXPECT_EQ(directory.Read<WORD>(), 1);  // planes
+        EXPECT_EQ(directory.Read<WORD>(), 1);  // bits per pixel
         directory.Read<DWORD>();
         WORD id = directory.Read<WORD>();
         ASSERT_FALSE(directory.overrun);
@@ -610,14 +618,22 @@ TEST_F(ProgramResourcesTest, StatusPanelBitmap) {
         int x, y;
         COLORREF color;
     };
+    // clang-format off
     const Case cases[] = {
-        {"top row", 0, 0, black},          {"top row, right", 17, 0, black},
-        {"outer frame top", 8, 1, white},  {"outer frame left", 0, 10, white},
-        {"outer frame bottom", 8, 22, darkGray}, {"outer frame right", 17, 10, darkGray},
-        {"field top", 8, 3, darkGray},     {"field left", 2, 10, darkGray},
-        {"field bottom", 8, 20, white},    {"field right", 15, 10, white},
-        {"field", 8, 10, lightGray},       {"field corner", 3, 4, lightGray},
+        {"top row", 0, 0, black},
+        {"top row, right end", 17, 0, black},
+        {"outer frame top", 8, 1, white},
+        {"outer frame left", 0, 10, white},
+        {"outer frame bottom", 8, 22, darkGray},
+        {"outer frame right", 17, 10, darkGray},
+        {"field top", 8, 3, darkGray},
+        {"field left", 2, 10, darkGray},
+        {"field bottom", 8, 20, white},
+        {"field right", 15, 10, white},
+        {"field", 8, 10, lightGray},
+        {"field corner", 3, 4, lightGray},
     };
+    // clang-format on
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(PixelColor(dib, c.x, c.y), c.color);
@@ -651,4 +667,4 @@ TEST_F(ProgramResourcesTest, ColorTableIsStoredByteForByte) {
     EXPECT_EQ(TextResourceType, TEXT_RESOURCE_TYPE);
 }
 
-}  // namespace
+} // namespace

@@ -12,7 +12,9 @@ namespace {
 const char notFoundMessage[] = "The resource could not be found/loaded: ";
 const std::string crlfLines("first line\r\nsecond line\r\n\r\nlast line without end");
 
-HINSTANCE TestModule() { return GetModuleHandleA(nullptr); }
+HINSTANCE TestModule() {
+    return GetModuleHandleA(nullptr);
+}
 
 TEST(LoadTextResourceTest, TextIsTheBytesUpToTheSizeOrTheFirstNul) {
     struct Case {
@@ -78,4 +80,4 @@ TEST(LoadTextResourceTest, ModuleWithoutTextResourcesThrows) {
     }
 }
 
-}  // namespace
+} // namespace
