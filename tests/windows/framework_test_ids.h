@@ -1,0 +1,17 @@
+#pragma once
+
+// Resource ids of framework_test.rc: above those of the program and of other test scripts.
+#define IDD_FRAMEWORK_PANEL 31000
+#define IDD_FRAMEWORK_MODAL 31001
+
+#define IDC_FRAMEWORK_EDIT 31010
+#define IDC_FRAMEWORK_EDIT_UNLIMITED 31011
+#define IDC_FRAMEWORK_SAMPLE 31012
+#define IDC_FRAMEWORK_SCROLL 31013
+#define IDC_FRAMEWORK_LABEL 31014
+#define IDC_FRAMEWORK_MISSING 31019
+
+#define IDS_FRAMEWORK_TEXT 31100
+
+#define IDB_FRAMEWORK_SMALL 31200
+#define IDC_FRAMEWORK_CURSOR 31300
