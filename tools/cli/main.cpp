@@ -5,6 +5,7 @@
 
 #include "tools/cli/cli_support.h"
 #include "tools/cli/color_commands.h"
+#include "tools/cli/layout_command.h"
 #include "tools/cli/markup_command.h"
 #include "tools/cli/usage.h"
 
@@ -23,6 +24,7 @@ const Command commands[] = {
     {"table", "table [FILE]                   list the entries of a color table", TableCommand},
     {"analyze", "analyze [FILE]                 run the coverage analysis of a color table", AnalyzeCommand},
     {"markup", "markup [FILE]                  list the elements that hypertext markup parses into", MarkupCommand},
+    {"layout", "layout [--width N] [--dpi N] [FILE]  lay out hypertext markup and list what is drawn", LayoutCommand},
 };
 
 }  // namespace
