@@ -33,7 +33,7 @@ void PrintUsage(std::FILE *out) {
     std::fprintf(out, "usage: %s COMMAND [ARGS]\n\ncommands:\n", programName);
     for (const Command &command : commands)
         std::fprintf(out, "  %s\n", command.synopsis);
-    std::fprintf(out, "\nWithout FILE the built-in color table (or standard input for markup) is used.\n");
+    std::fprintf(out, "\nWithout FILE the built-in color table (or standard input for markup and layout) is used.\n");
 }
 
 void PrintUsageError(const char *command) {
