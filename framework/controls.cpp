@@ -18,6 +18,8 @@ TControl::TControl(TWindow *parent, int id, const char *title, int x, int y, int
 }
 
 TControl::TControl(TWindow *parent, int resourceId, HINSTANCE module) : TWindow(parent, nullptr, module) {
+    // The template decides the style; bits set before attaching are added to the creation style only.
+    Attr.Style = 0;
     Attr.Id = resourceId;
     SetFromResource(true);
 }

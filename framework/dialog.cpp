@@ -56,11 +56,21 @@ bool TDialog::Create() {
     modal = false;
     HWND owner = Parent() ? Parent()->GetHandle() : nullptr;
     HWND hwnd = CreateDialogParamA(GetModule(), MAKEINTRESOURCEA(resourceId), owner, DialogProc, LPARAM(this));
-    RethrowPendingException();
+    if (hwnd && GetHandle() == hwnd) {
+        AddModeless();
+    }
+    try {
+        RethrowPendingException();
+    } catch (...) {
+        // Set-up failed: the half-made dialog goes.
+        if (hwnd && ::IsWindow(hwnd)) {
+            DestroyWindow(hwnd);
+        }
+        throw;
+    }
     if (!hwnd) {
         return false;
     }
-    AddModeless();
     return true;
 }
 
@@ -152,6 +162,9 @@ INT_PTR CALLBACK TDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
         return TRUE;
     } catch (...) {
         KeepPendingException();
+        if (dialog->modal) {
+            EndDialog(hwnd, -1);  // Execute throws it again
+        }
         return FALSE;
     }
 }

@@ -183,8 +183,10 @@ bool TWindow::AttachSubclass(HWND hwnd) {
         return false;
     }
     AttachHandle(hwnd, Binding::Subclassed, false);
-    Attr.Style = DWORD(GetWindowLongPtrA(hwnd, GWL_STYLE));
-    Attr.ExStyle = DWORD(GetWindowLongPtrA(hwnd, GWL_EXSTYLE));
+    // The creation style becomes the live style plus whatever was asked for before the window existed
+    // (a template's control keeps its own style until SetStyle changes it).
+    Attr.Style |= DWORD(GetWindowLongPtrA(hwnd, GWL_STYLE));
+    Attr.ExStyle |= DWORD(GetWindowLongPtrA(hwnd, GWL_EXSTYLE));
     return true;
 }
 
@@ -358,6 +360,20 @@ bool TWindow::EvEraseBkgnd(HDC dc) {
 }
 
 void TWindow::EvClose() { CloseWindow(0); }
+
+void TWindow::EvSize(UINT, const TSize &) { DefaultProcessing(); }
+
+void TWindow::EvTimer(UINT) { DefaultProcessing(); }
+
+void TWindow::EvMouseMove(UINT, const TPoint &) { DefaultProcessing(); }
+
+void TWindow::EvLButtonDown(UINT, const TPoint &) { DefaultProcessing(); }
+
+void TWindow::EvLButtonUp(UINT, const TPoint &) { DefaultProcessing(); }
+
+bool TWindow::EvSetCursor(HWND, UINT, UINT) { return DefaultProcessing() != 0; }
+
+void TWindow::EvSetText(const char *) { DefaultProcessing(); }
 
 void TWindow::EvHScroll(UINT scrollCode, int thumbPosition, HWND scrollBar) {
     TWindow *bar = FromHandle(scrollBar);

@@ -109,6 +109,14 @@ public:
     virtual void EvClose();
     void EvHScroll(UINT scrollCode, int thumbPosition, HWND scrollBar);
     void EvVScroll(UINT scrollCode, int thumbPosition, HWND scrollBar);
+    // Not in TWindow's table: the default processing, for derived handlers that run the base's first.
+    void EvSize(UINT sizeType, const TSize &clientSize);
+    void EvTimer(UINT timerId);
+    void EvMouseMove(UINT modifierKeys, const TPoint &point);
+    void EvLButtonDown(UINT modifierKeys, const TPoint &point);
+    void EvLButtonUp(UINT modifierKeys, const TPoint &point);
+    bool EvSetCursor(HWND cursorWindow, UINT hitTest, UINT mouseMessage);
+    void EvSetText(const char *text);
 
     // The platform's default processing of the message being handled (call from a handler).
     LRESULT DefaultProcessing();

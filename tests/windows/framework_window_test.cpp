@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/exception.h"
 #include "framework/application.h"
 #include "framework/controls.h"
 #include "framework/dialog.h"
@@ -344,6 +345,103 @@ TEST(ScrollBar, AnswersItsOwnScrollNotifications) {
     bar->SetRange(0, 255);
     bar->SetPosition(300);
     EXPECT_EQ(bar->GetPosition(), 255);
+}
+
+// A dialog answering a user message with a value and throwing from another.
+class AnsweringDialog : public TDialog {
+public:
+    AnsweringDialog() : TDialog(nullptr, IDD_FRAMEWORK_MODAL) {}
+    LRESULT EvAsk(WPARAM wParam, LPARAM) { return LRESULT(wParam * 2); }
+
+    DECLARE_RESPONSE_TABLE(AnsweringDialog);
+};
+
+DEFINE_RESPONSE_TABLE(AnsweringDialog, TDialog)
+    EV_MESSAGE(WM_APP, EvAsk),
+END_RESPONSE_TABLE;
+
+TEST(Dialog, HandlerResultsReachTheSenderAndUnlistedMessagesTheDialogManager) {
+    AnsweringDialog dialog;
+    ASSERT_TRUE(dialog.Create());
+    EXPECT_EQ(dialog.SendMessage(WM_APP, 617), 1234);
+    EXPECT_EQ(dialog.SendMessage(WM_GETDLGCODE), 0);
+    dialog.SendMessage(WM_SETTEXT, 0, LPARAM("new caption"));
+    EXPECT_EQ(dialog.GetCaption(), "new caption");
+    // The dialog manager's own message: the default push button.
+    EXPECT_EQ(LOWORD(dialog.SendMessage(DM_GETDEFID)), IDOK);
+}
+
+TEST(Dialog, ExceptionFromSetupWindowEndsExecuteAndIsThrownAgain) {
+    struct ThrowingDialog : TDialog {
+        ThrowingDialog() : TDialog(nullptr, IDD_FRAMEWORK_MODAL) {}
+        void SetupWindow() override {
+            TDialog::SetupWindow();
+            throw Orvak::Exception("set-up failed");
+        }
+    } dialog;
+    LoopWatchdog watchdog;
+    try {
+        dialog.Execute();
+        FAIL() << "no exception";
+    } catch (const Orvak::Exception &error) {
+        EXPECT_EQ(error.message, "set-up failed");
+    }
+    EXPECT_EQ(dialog.GetHandle(), nullptr);
+
+    try {
+        dialog.Create();
+        FAIL() << "no exception";
+    } catch (const Orvak::Exception &error) {
+        EXPECT_EQ(error.message, "set-up failed");
+    }
+    EXPECT_EQ(dialog.GetHandle(), nullptr);
+}
+
+class ThrowingFrame : public TFrameWindow {
+public:
+    ThrowingFrame() : TFrameWindow(nullptr, "throws") {}
+    LRESULT EvFail(WPARAM, LPARAM) { throw Orvak::Exception("handler failed"); }
+
+    DECLARE_RESPONSE_TABLE(ThrowingFrame);
+};
+
+DEFINE_RESPONSE_TABLE(ThrowingFrame, TFrameWindow)
+    EV_MESSAGE(WM_APP, EvFail),
+END_RESPONSE_TABLE;
+
+TEST(MessageLoopExceptions, ExceptionFromAHandlerLeavesRun) {
+    struct ThrowingApplication : TApplication {
+        void InitMainWindow() override { SetMainWindow(new ThrowingFrame); }
+        bool IdleAction(long) override {
+            GetMainWindow()->PostMessage(WM_APP);
+            return false;
+        }
+    } application;
+    LoopWatchdog watchdog;
+    try {
+        application.Run();
+        FAIL() << "no exception";
+    } catch (const Orvak::Exception &error) {
+        EXPECT_EQ(error.message, "handler failed");
+    }
+}
+
+TEST(Dialog, StyleAskedForBeforeAttachingJoinsTheTemplatesStyle) {
+    auto *dialog = new TDialog(nullptr, IDD_FRAMEWORK_PANEL);
+    auto *label = new TStatic(dialog, IDC_FRAMEWORK_LABEL);
+    label->SetStyle(label->GetStyle() | SS_NOTIFY);
+    EXPECT_EQ(label->Attr.Style, DWORD(SS_NOTIFY));
+    TFrameWindow frame(nullptr, "styles", dialog, true);
+    ASSERT_TRUE(frame.Create());
+
+    EXPECT_TRUE(label->Attr.Style & SS_NOTIFY);
+    EXPECT_TRUE(label->Attr.Style & WS_CHILD);
+    EXPECT_FALSE(GetWindowLongA(label->GetHandle(), GWL_STYLE) & SS_NOTIFY);
+    label->SetStyle(label->Attr.Style | WS_CLIPSIBLINGS);
+    DWORD live = DWORD(GetWindowLongA(label->GetHandle(), GWL_STYLE));
+    EXPECT_TRUE(live & SS_NOTIFY);
+    EXPECT_TRUE(live & WS_CLIPSIBLINGS);
+    EXPECT_TRUE(live & WS_CHILD);
 }
 
 }  // namespace
