@@ -3,6 +3,7 @@
 DEFINE_RESPONSE_TABLE(TFrameWindow, TWindow)
     EV_WM_SIZE,
     EV_WM_DESTROY,
+    EV_WM_SETFOCUS,
 END_RESPONSE_TABLE;
 
 TFrameWindow::TFrameWindow(TWindow *parent, const char *title, TWindow *client, bool shrinkToClient,
@@ -79,6 +80,14 @@ void TFrameWindow::EvSize(UINT sizeType, const TSize &clientSize) {
 void TFrameWindow::EvDestroy() {
     beingDestroyed = true;
     DefaultProcessing();
+}
+
+void TFrameWindow::EvSetFocus(HWND lostBy) {
+    if (client && client->GetHandle() && lostBy != client->GetHandle()) {
+        ::SetFocus(client->GetHandle());
+    } else {
+        DefaultProcessing();
+    }
 }
 
 void TFrameWindow::ChildDestroyed(TWindow *child) {

@@ -23,6 +23,8 @@ public:
 
     void EvSize(UINT sizeType, const TSize &clientSize);
     void EvDestroy();
+    // The focus goes on to the client window (a dialog puts it on its control).
+    void EvSetFocus(HWND lostBy);
 
 protected:
     void ChildDestroyed(TWindow *child) override;

@@ -178,6 +178,31 @@ TEST(FrameWindow, ClientFollowsTheFrameWithoutShrinkToClient) {
     EXPECT_EQ(client->GetClientRect().Size(), frame.GetClientRect().Size());
 }
 
+TEST(FrameWindow, FocusGoesToTheClientDialogsControls) {
+    auto *dialog = new TDialog(nullptr, IDD_FRAMEWORK_PANEL);
+    TFrameWindow frame(nullptr, "focus", dialog, true);
+    ASSERT_TRUE(frame.Create());
+    frame.ShowWindow(SW_SHOWNORMAL);
+    SetFocus(frame.GetHandle());
+    HWND focus = GetFocus();
+    EXPECT_TRUE(IsChild(dialog->GetHandle(), focus));
+    EXPECT_EQ(GetDlgCtrlID(focus), IDC_FRAMEWORK_EDIT);
+}
+
+TEST(FrameWindow, IconIsSetBeforeOrAfterCreation) {
+    TFrameWindow before(nullptr, "icon before");
+    before.SetIcon(GetModuleHandleA(nullptr), IDI_FRAMEWORK_ICON);
+    ASSERT_TRUE(before.Create());
+    EXPECT_NE(before.SendMessage(WM_GETICON, ICON_BIG), 0);
+    EXPECT_NE(before.SendMessage(WM_GETICON, ICON_SMALL), 0);
+
+    TFrameWindow after(nullptr, "icon after");
+    ASSERT_TRUE(after.Create());
+    EXPECT_EQ(after.SendMessage(WM_GETICON, ICON_BIG), 0);
+    after.SetIcon(GetModuleHandleA(nullptr), IDI_FRAMEWORK_ICON);
+    EXPECT_NE(after.SendMessage(WM_GETICON, ICON_BIG), 0);
+}
+
 TEST(Dialog, ControlsAttachByIdAndReceiveTheirTextLimits) {
     auto *dialog = new TDialog(nullptr, IDD_FRAMEWORK_PANEL);
     auto *limited = new TEdit(dialog, IDC_FRAMEWORK_EDIT, 7);
