@@ -331,7 +331,7 @@ HWND TWindow::GetDlgItem(int id) const { return ::GetDlgItem(handle, id); }
 
 void TWindow::SetDlgItemText(int id, const char *text) const { ::SetDlgItemTextA(handle, id, text); }
 
-std::string TWindow::GetDlgItemText(int id) const {
+std::string TWindow::GetDlgItemString(int id) const {
     HWND item = GetDlgItem(id);
     std::string text(size_t(item ? GetWindowTextLengthA(item) : 0) + 1, '\0');
     text.resize(size_t(::GetDlgItemTextA(handle, id, &text[0], int(text.size()))));

@@ -100,8 +100,8 @@ public:
     bool PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     HWND GetDlgItem(int id) const;
     void SetDlgItemText(int id, const char *text) const;
-    std::string GetDlgItemText(int id) const;
-    UINT GetDlgItemText(int id, char *text, int size) const { return ::GetDlgItemTextA(handle, id, text, size); }
+    // The text of control `id` (named apart from the platform's GetDlgItemText, which it would hide).
+    std::string GetDlgItemString(int id) const;
 
     // Generic handlers, public so that any class's response table can name them.
     void EvPaint();

@@ -102,10 +102,10 @@ TEST(WindowUtilities, SetDialogItemTextFromResource) {
     HINSTANCE module = GetModuleHandleA(nullptr);
 
     SetDialogItemTextFromResource(dialog.GetHandle(), module, IDS_FRAMEWORK_TEXT + 1, IDC_FRAMEWORK_LABEL);
-    EXPECT_EQ(dialog.GetDlgItemText(IDC_FRAMEWORK_LABEL), "Label");
+    EXPECT_EQ(dialog.GetDlgItemString(IDC_FRAMEWORK_LABEL), "Label");
 
     SetDialogItemTextFromResource(dialog.GetHandle(), module, IDS_FRAMEWORK_TEXT, IDC_FRAMEWORK_LABEL);
-    EXPECT_EQ(dialog.GetDlgItemText(IDC_FRAMEWORK_LABEL), "Text from the string table");
+    EXPECT_EQ(dialog.GetDlgItemString(IDC_FRAMEWORK_LABEL), "Text from the string table");
     EXPECT_STREQ(SharedTextBuffer, "Text from the string table");
 
     // A control the dialog does not have: nothing happens.
