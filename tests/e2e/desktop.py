@@ -36,7 +36,7 @@ class Desktop:
     # --- processes -------------------------------------------------------------------------
     def start(self, args, cwd=None):
         log = open(os.path.join(self.workdir, f"proc{len(self.processes)}.log"), "wb")
-        process = subprocess.Popen(["wine"] + args, stdin=subprocess.DEVNULL, stdout=log,
+        process = subprocess.Popen(["wine"] + [str(a) for a in args], stdin=subprocess.DEVNULL, stdout=log,
                                    stderr=subprocess.STDOUT, cwd=cwd or self.workdir)
         self.processes.append(process)
         return process
