@@ -4,10 +4,14 @@ char SharedTextBuffer[SharedTextBufferSize];
 
 namespace {
 
-int ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
-int ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
+int ScreenWidth() {
+    return GetSystemMetrics(SM_CXSCREEN);
+}
+int ScreenHeight() {
+    return GetSystemMetrics(SM_CYSCREEN);
+}
 
-}  // namespace
+} // namespace
 
 void CenterWindowOnScreen(HWND window) {
     RECT rect;

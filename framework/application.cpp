@@ -7,7 +7,7 @@ namespace {
 
 TApplication *currentApplication = nullptr;
 
-}  // namespace
+} // namespace
 
 TApplication::TApplication(const char *name, HINSTANCE instance, HINSTANCE prevInstance, const char *commandLine,
                            int cmdShow)
@@ -22,7 +22,9 @@ TApplication::~TApplication() {
     currentApplication = previous;
 }
 
-TApplication *TApplication::Current() { return currentApplication; }
+TApplication *TApplication::Current() {
+    return currentApplication;
+}
 
 void TApplication::SetMainWindow(TWindow *window) {
     if (window == mainWindow) {
@@ -53,7 +55,9 @@ bool TApplication::IdleAction(long idleCount) {
     return mainWindow && mainWindow->GetHandle() && mainWindow->IdleAction(idleCount);
 }
 
-bool TApplication::CanClose() { return !mainWindow || mainWindow->CanClose(); }
+bool TApplication::CanClose() {
+    return !mainWindow || mainWindow->CanClose();
+}
 
 int TApplication::MessageBox(HWND owner, const char *text, const char *caption, UINT type) const {
     return ::MessageBoxA(owner, text, caption ? caption : name.c_str(), type);
@@ -99,4 +103,6 @@ void TApplication::ProcessMessage(MSG &message) {
     DispatchMessageA(&message);
 }
 
-void TApplication::WaitForMessage() { WaitMessage(); }
+void TApplication::WaitForMessage() {
+    WaitMessage();
+}

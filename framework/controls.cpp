@@ -2,12 +2,13 @@
 
 #include <algorithm>
 
+// clang-format off
 DEFINE_RESPONSE_TABLE(TControl, TWindow)
     EV_WM_PAINT,
 END_RESPONSE_TABLE;
+// clang-format on
 
-TControl::TControl(TWindow *parent, int id, const char *title, int x, int y, int width, int height,
-                   HINSTANCE module)
+TControl::TControl(TWindow *parent, int id, const char *title, int x, int y, int width, int height, HINSTANCE module)
     : TWindow(parent, title, module) {
     Attr.Style = WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP;
     Attr.X = x;
@@ -60,7 +61,9 @@ void TEdit::SetupWindow() {
     }
 }
 
-void TEdit::LimitText(UINT characters) { SendMessage(EM_LIMITTEXT, characters); }
+void TEdit::LimitText(UINT characters) {
+    SendMessage(EM_LIMITTEXT, characters);
+}
 
 void TEdit::GetSelection(int &start, int &end) const {
     DWORD first = 0;
@@ -70,29 +73,35 @@ void TEdit::GetSelection(int &start, int &end) const {
     end = int(last);
 }
 
-void TEdit::SetSelection(int start, int end) { SendMessage(EM_SETSEL, WPARAM(start), LPARAM(end)); }
+void TEdit::SetSelection(int start, int end) {
+    SendMessage(EM_SETSEL, WPARAM(start), LPARAM(end));
+}
 
-void TEdit::SetReadOnly(bool readOnly) { SendMessage(EM_SETREADONLY, readOnly); }
+void TEdit::SetReadOnly(bool readOnly) {
+    SendMessage(EM_SETREADONLY, readOnly);
+}
 
-TGroupBox::TGroupBox(TWindow *parent, int id, const char *text, int x, int y, int width, int height,
-                     HINSTANCE module)
+TGroupBox::TGroupBox(TWindow *parent, int id, const char *text, int x, int y, int width, int height, HINSTANCE module)
     : TControl(parent, id, text, x, y, width, height, module) {
     Attr.Style = (Attr.Style | BS_GROUPBOX) & ~WS_TABSTOP;
 }
 
 TGroupBox::TGroupBox(TWindow *parent, int resourceId, HINSTANCE module) : TControl(parent, resourceId, module) {}
 
-TCheckBox::TCheckBox(TWindow *parent, int id, const char *text, int x, int y, int width, int height,
-                     HINSTANCE module)
+TCheckBox::TCheckBox(TWindow *parent, int id, const char *text, int x, int y, int width, int height, HINSTANCE module)
     : TControl(parent, id, text, x, y, width, height, module) {
     Attr.Style |= BS_AUTOCHECKBOX;
 }
 
 TCheckBox::TCheckBox(TWindow *parent, int resourceId, HINSTANCE module) : TControl(parent, resourceId, module) {}
 
-UINT TCheckBox::GetCheck() const { return UINT(SendMessage(BM_GETCHECK)); }
+UINT TCheckBox::GetCheck() const {
+    return UINT(SendMessage(BM_GETCHECK));
+}
 
-void TCheckBox::SetCheck(UINT state) { SendMessage(BM_SETCHECK, state); }
+void TCheckBox::SetCheck(UINT state) {
+    SendMessage(BM_SETCHECK, state);
+}
 
 TRadioButton::TRadioButton(TWindow *parent, int id, const char *text, int x, int y, int width, int height,
                            HINSTANCE module)
@@ -100,8 +109,7 @@ TRadioButton::TRadioButton(TWindow *parent, int id, const char *text, int x, int
     Attr.Style = (Attr.Style & ~BS_AUTOCHECKBOX) | BS_AUTORADIOBUTTON;
 }
 
-TRadioButton::TRadioButton(TWindow *parent, int resourceId, HINSTANCE module)
-    : TCheckBox(parent, resourceId, module) {}
+TRadioButton::TRadioButton(TWindow *parent, int resourceId, HINSTANCE module) : TCheckBox(parent, resourceId, module) {}
 
 namespace {
 
@@ -116,7 +124,7 @@ std::string ItemText(const TWindow &control, UINT lengthMessage, UINT textMessag
     return text;
 }
 
-}  // namespace
+} // namespace
 
 TListBox::TListBox(TWindow *parent, int id, int x, int y, int width, int height, HINSTANCE module)
     : TControl(parent, id, nullptr, x, y, width, height, module) {
@@ -125,23 +133,37 @@ TListBox::TListBox(TWindow *parent, int id, int x, int y, int width, int height,
 
 TListBox::TListBox(TWindow *parent, int resourceId, HINSTANCE module) : TControl(parent, resourceId, module) {}
 
-int TListBox::AddString(const char *text) { return int(SendMessage(LB_ADDSTRING, 0, LPARAM(text))); }
+int TListBox::AddString(const char *text) {
+    return int(SendMessage(LB_ADDSTRING, 0, LPARAM(text)));
+}
 
 int TListBox::InsertString(const char *text, int index) {
     return int(SendMessage(LB_INSERTSTRING, WPARAM(index), LPARAM(text)));
 }
 
-int TListBox::DeleteString(int index) { return int(SendMessage(LB_DELETESTRING, WPARAM(index))); }
+int TListBox::DeleteString(int index) {
+    return int(SendMessage(LB_DELETESTRING, WPARAM(index)));
+}
 
-void TListBox::ClearList() { SendMessage(LB_RESETCONTENT); }
+void TListBox::ClearList() {
+    SendMessage(LB_RESETCONTENT);
+}
 
-int TListBox::GetCount() const { return int(SendMessage(LB_GETCOUNT)); }
+int TListBox::GetCount() const {
+    return int(SendMessage(LB_GETCOUNT));
+}
 
-std::string TListBox::GetString(int index) const { return ItemText(*this, LB_GETTEXTLEN, LB_GETTEXT, index); }
+std::string TListBox::GetString(int index) const {
+    return ItemText(*this, LB_GETTEXTLEN, LB_GETTEXT, index);
+}
 
-int TListBox::GetSelIndex() const { return int(SendMessage(LB_GETCURSEL)); }
+int TListBox::GetSelIndex() const {
+    return int(SendMessage(LB_GETCURSEL));
+}
 
-int TListBox::SetSelIndex(int index) { return int(SendMessage(LB_SETCURSEL, WPARAM(index))); }
+int TListBox::SetSelIndex(int index) {
+    return int(SendMessage(LB_SETCURSEL, WPARAM(index)));
+}
 
 int TListBox::SetItemHeight(int index, int height) {
     return int(SendMessage(LB_SETITEMHEIGHT, WPARAM(index), MAKELPARAM(height, 0)));
@@ -154,26 +176,39 @@ TComboBox::TComboBox(TWindow *parent, int id, int x, int y, int width, int heigh
 
 TComboBox::TComboBox(TWindow *parent, int resourceId, HINSTANCE module) : TControl(parent, resourceId, module) {}
 
-int TComboBox::AddString(const char *text) { return int(SendMessage(CB_ADDSTRING, 0, LPARAM(text))); }
+int TComboBox::AddString(const char *text) {
+    return int(SendMessage(CB_ADDSTRING, 0, LPARAM(text)));
+}
 
 int TComboBox::InsertString(const char *text, int index) {
     return int(SendMessage(CB_INSERTSTRING, WPARAM(index), LPARAM(text)));
 }
 
-int TComboBox::DeleteString(int index) { return int(SendMessage(CB_DELETESTRING, WPARAM(index))); }
+int TComboBox::DeleteString(int index) {
+    return int(SendMessage(CB_DELETESTRING, WPARAM(index)));
+}
 
-void TComboBox::ClearList() { SendMessage(CB_RESETCONTENT); }
+void TComboBox::ClearList() {
+    SendMessage(CB_RESETCONTENT);
+}
 
-int TComboBox::GetCount() const { return int(SendMessage(CB_GETCOUNT)); }
+int TComboBox::GetCount() const {
+    return int(SendMessage(CB_GETCOUNT));
+}
 
-std::string TComboBox::GetString(int index) const { return ItemText(*this, CB_GETLBTEXTLEN, CB_GETLBTEXT, index); }
+std::string TComboBox::GetString(int index) const {
+    return ItemText(*this, CB_GETLBTEXTLEN, CB_GETLBTEXT, index);
+}
 
-int TComboBox::GetSelIndex() const { return int(SendMessage(CB_GETCURSEL)); }
+int TComboBox::GetSelIndex() const {
+    return int(SendMessage(CB_GETCURSEL));
+}
 
-int TComboBox::SetSelIndex(int index) { return int(SendMessage(CB_SETCURSEL, WPARAM(index))); }
+int TComboBox::SetSelIndex(int index) {
+    return int(SendMessage(CB_SETCURSEL, WPARAM(index)));
+}
 
-TScrollBar::TScrollBar(TWindow *parent, int id, int x, int y, int width, int height, bool horizontal,
-                       HINSTANCE module)
+TScrollBar::TScrollBar(TWindow *parent, int id, int x, int y, int width, int height, bool horizontal, HINSTANCE module)
     : TControl(parent, id, nullptr, x, y, width, height, module) {
     Attr.Style |= horizontal ? SBS_HORZ : SBS_VERT;
 }
@@ -200,7 +235,9 @@ void TScrollBar::SetRange(int min, int max, bool redraw) {
     }
 }
 
-int TScrollBar::GetPosition() const { return GetHandle() ? GetScrollPos(GetHandle(), SB_CTL) : position; }
+int TScrollBar::GetPosition() const {
+    return GetHandle() ? GetScrollPos(GetHandle(), SB_CTL) : position;
+}
 
 void TScrollBar::SetPosition(int newPosition, bool redraw) {
     position = std::clamp(newPosition, std::min(minimum, maximum), std::max(minimum, maximum));
@@ -235,6 +272,6 @@ bool TScrollBar::ScrollNotify(UINT scrollCode, int thumbPosition) {
         SetPosition(thumbPosition);
         return true;
     default:
-        return true;  // SB_ENDSCROLL
+        return true; // SB_ENDSCROLL
     }
 }

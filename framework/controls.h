@@ -82,7 +82,7 @@ public:
               HINSTANCE module = nullptr);
     TCheckBox(TWindow *parent, int resourceId, HINSTANCE module = nullptr);
 
-    UINT GetCheck() const;  // BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE
+    UINT GetCheck() const; // BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE
     void SetCheck(UINT state);
     void Check() { SetCheck(BST_CHECKED); }
     void Uncheck() { SetCheck(BST_UNCHECKED); }
@@ -103,13 +103,13 @@ public:
     TListBox(TWindow *parent, int id, int x, int y, int width, int height, HINSTANCE module = nullptr);
     TListBox(TWindow *parent, int resourceId, HINSTANCE module = nullptr);
 
-    int AddString(const char *text);  // the new entry's index, or a negative value on failure
+    int AddString(const char *text); // the new entry's index, or a negative value on failure
     int InsertString(const char *text, int index);
     int DeleteString(int index);
     void ClearList();
     int GetCount() const;
     std::string GetString(int index) const;
-    int GetSelIndex() const;  // -1 when nothing is selected
+    int GetSelIndex() const; // -1 when nothing is selected
     int SetSelIndex(int index);
     int SetItemHeight(int index, int height);
 

@@ -6,9 +6,11 @@
 
 namespace {
 
-int LengthOf(const char *text, int length) { return length < 0 ? int(std::strlen(text)) : length; }
+int LengthOf(const char *text, int length) {
+    return length < 0 ? int(std::strlen(text)) : length;
+}
 
-}  // namespace
+} // namespace
 
 bool TDC::TextOut(int x, int y, const char *text, int length) {
     return ::TextOutA(handle, x, y, text, LengthOf(text, length)) != 0;
@@ -64,9 +66,13 @@ TDesktopDC::~TDesktopDC() {
     }
 }
 
-TPaintDC::TPaintDC(HWND window) : TDC(nullptr), window(window), paint{} { handle = BeginPaint(window, &paint); }
+TPaintDC::TPaintDC(HWND window) : TDC(nullptr), window(window), paint{} {
+    handle = BeginPaint(window, &paint);
+}
 
-TPaintDC::~TPaintDC() { EndPaint(window, &paint); }
+TPaintDC::~TPaintDC() {
+    EndPaint(window, &paint);
+}
 
 TMemoryDC::TMemoryDC() : TDC(CreateCompatibleDC(nullptr)) {}
 

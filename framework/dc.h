@@ -34,7 +34,9 @@ public:
     int SetBkMode(int mode) { return ::SetBkMode(handle, mode); }
 
     bool TextOut(int x, int y, const char *text, int length = -1);
-    bool TextOut(const TPoint &point, const char *text, int length = -1) { return TextOut(point.x, point.y, text, length); }
+    bool TextOut(const TPoint &point, const char *text, int length = -1) {
+        return TextOut(point.x, point.y, text, length);
+    }
     int DrawText(const char *text, int length, const TRect &rect, UINT format);
     TSize GetTextExtent(const char *text, int length) const;
 

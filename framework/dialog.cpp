@@ -34,12 +34,14 @@ bool ReturnsResultDirectly(UINT message) {
     }
 }
 
-}  // namespace
+} // namespace
 
+// clang-format off
 DEFINE_RESPONSE_TABLE(TDialog, TWindow)
     EV_COMMAND(IDOK, CmOk),
     EV_COMMAND(IDCANCEL, CmCancel),
 END_RESPONSE_TABLE;
+// clang-format on
 
 TDialog::TDialog(TWindow *parent, int resourceId, HINSTANCE module)
     : TWindow(parent, nullptr, module), resourceId(resourceId) {
@@ -47,7 +49,9 @@ TDialog::TDialog(TWindow *parent, int resourceId, HINSTANCE module)
     SetAutoCreate(false);
 }
 
-TDialog::~TDialog() { RemoveModeless(); }
+TDialog::~TDialog() {
+    RemoveModeless();
+}
 
 bool TDialog::Create() {
     if (GetHandle()) {
@@ -102,14 +106,22 @@ void TDialog::Destroy(int retVal) {
     }
 }
 
-void TDialog::CmOk() { CloseWindow(IDOK); }
+void TDialog::CmOk() {
+    CloseWindow(IDOK);
+}
 
-void TDialog::CmCancel() { Destroy(IDCANCEL); }
+void TDialog::CmCancel() {
+    Destroy(IDCANCEL);
+}
 
 // The dialog manager turns WM_CLOSE into the Cancel command.
-void TDialog::EvClose() { DefaultProcessing(); }
+void TDialog::EvClose() {
+    DefaultProcessing();
+}
 
-void TDialog::AddModeless() { ModelessDialogs().push_back(GetHandle()); }
+void TDialog::AddModeless() {
+    ModelessDialogs().push_back(GetHandle());
+}
 
 void TDialog::RemoveModeless() {
     auto &dialogs = ModelessDialogs();
@@ -163,7 +175,7 @@ INT_PTR CALLBACK TDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     } catch (...) {
         KeepPendingException();
         if (dialog->modal) {
-            EndDialog(hwnd, -1);  // Execute throws it again
+            EndDialog(hwnd, -1); // Execute throws it again
         }
         return FALSE;
     }

@@ -1,13 +1,14 @@
 #include "framework/frame_window.h"
 
+// clang-format off
 DEFINE_RESPONSE_TABLE(TFrameWindow, TWindow)
     EV_WM_SIZE,
     EV_WM_DESTROY,
     EV_WM_SETFOCUS,
 END_RESPONSE_TABLE;
+// clang-format on
 
-TFrameWindow::TFrameWindow(TWindow *parent, const char *title, TWindow *client, bool shrinkToClient,
-                           HINSTANCE module)
+TFrameWindow::TFrameWindow(TWindow *parent, const char *title, TWindow *client, bool shrinkToClient, HINSTANCE module)
     : TWindow(parent, title, module), client(client), shrinkToClient(shrinkToClient) {
     if (!parent) {
         Attr.Style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
@@ -66,8 +67,7 @@ void TFrameWindow::ShrinkToClient() {
     TRect frame = GetWindowRect();
     TRect area = GetClientRect();
     SetWindowPos(nullptr, 0, 0, clientWindow.Width() + frame.Width() - area.Width(),
-                 clientWindow.Height() + frame.Height() - area.Height(),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+                 clientWindow.Height() + frame.Height() - area.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TFrameWindow::EvSize(UINT sizeType, const TSize &clientSize) {

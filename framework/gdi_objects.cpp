@@ -39,8 +39,7 @@ LOGFONTA TFont::GetDescription() const {
 
 TBitmap::TBitmap(HBITMAP bitmap) : TGdiObject(bitmap) {}
 
-TBitmap::TBitmap(HINSTANCE module, int resourceId)
-    : TGdiObject(LoadBitmapA(module, MAKEINTRESOURCEA(resourceId))) {}
+TBitmap::TBitmap(HINSTANCE module, int resourceId) : TGdiObject(LoadBitmapA(module, MAKEINTRESOURCEA(resourceId))) {}
 
 TBitmap::TBitmap(HDC dc, int width, int height) : TGdiObject(CreateCompatibleBitmap(dc, width, height)) {}
 
@@ -67,23 +66,23 @@ HBITMAP LoadBitmapFile(const char *fileName) {
 }
 
 HBITMAP LoadBitmapResource(HINSTANCE module, int resourceId) {
-    HANDLE bitmap = LoadImageA(module ? module : GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId),
-                               IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
+    HANDLE bitmap = LoadImageA(module ? module : GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId), IMAGE_BITMAP,
+                               0, 0, LR_CREATEDIBSECTION);
     if (!bitmap) {
         throw Orvak::Exception("Cannot load the bitmap resource " + std::to_string(resourceId) + ".");
     }
     return HBITMAP(bitmap);
 }
 
-}  // namespace
+} // namespace
 
 TDiBitmap::TDiBitmap(const char *fileName) : TBitmap(LoadBitmapFile(fileName)) {}
 
 TDiBitmap::TDiBitmap(HINSTANCE module, int resourceId) : TBitmap(LoadBitmapResource(module, resourceId)) {}
 
 TCursor::TCursor(HINSTANCE module, int resourceId)
-    : handle(HCURSOR(LoadImageA(module ? module : GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId),
-                                IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE))) {}
+    : handle(HCURSOR(LoadImageA(module ? module : GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId), IMAGE_CURSOR,
+                                0, 0, LR_DEFAULTSIZE))) {}
 
 TCursor::~TCursor() {
     if (handle) {

@@ -40,7 +40,7 @@ private:
     constexpr TColor(Kind kind, COLORREF value) : kind(kind), value(value) {}
 
     Kind kind = Kind::Value;
-    COLORREF value = 0;  // the Color value, or the system color index
+    COLORREF value = 0; // the Color value, or the system color index
 };
 
 class TSize : public SIZE {

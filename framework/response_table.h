@@ -29,10 +29,10 @@ class TWindow;
 using TDispatcher = LRESULT (*)(TWindow &window, WPARAM wParam, LPARAM lParam);
 
 struct TResponseEntry {
-    UINT message;     // the message; WM_COMMAND for commands and control notifications
-    UINT id;          // WM_COMMAND only: the command or control id
-    int notifyCode;   // WM_COMMAND only: the notification code, or AnyCommand for a command
-    TDispatcher dispatch;  // null ends the table
+    UINT message;         // the message; WM_COMMAND for commands and control notifications
+    UINT id;              // WM_COMMAND only: the command or control id
+    int notifyCode;       // WM_COMMAND only: the notification code, or AnyCommand for a command
+    TDispatcher dispatch; // null ends the table
 
     static constexpr int AnyCommand = -1;
 
@@ -74,9 +74,7 @@ struct TResponseTable {
 namespace Crack {
 
 template <class MemberPointer> struct MemberOf;
-template <class Class, class Result, class... Args> struct MemberOf<Result (Class::*)(Args...)> {
-    using type = Class;
-};
+template <class Class, class Result, class... Args> struct MemberOf<Result (Class::*)(Args...)> { using type = Class; };
 
 template <auto Handler> typename MemberOf<decltype(Handler)>::type &Self(TWindow &window) {
     return static_cast<typename MemberOf<decltype(Handler)>::type &>(window);
@@ -156,33 +154,38 @@ template <auto Handler> LRESULT Focus(TWindow &window, WPARAM wParam, LPARAM) {
     return 0;
 }
 
-}  // namespace Crack
+} // namespace Crack
 
 // Put at the end of a window class's body (it leaves the access at private).
-#define DECLARE_RESPONSE_TABLE(Class)                                                                          \
-public:                                                                                                        \
-    static const TResponseEntry ResponseEntries[];                                                             \
-    static const TResponseTable ResponseTable;                                                                 \
-    const TResponseTable *GetResponseTable() const override { return &ResponseTable; }                         \
-                                                                                                               \
-private:                                                                                                       \
+#define DECLARE_RESPONSE_TABLE(Class)                                                                                  \
+public:                                                                                                                \
+    static const TResponseEntry ResponseEntries[];                                                                     \
+    static const TResponseTable ResponseTable;                                                                         \
+    const TResponseTable *GetResponseTable() const override {                                                          \
+        return &ResponseTable;                                                                                         \
+    }                                                                                                                  \
+                                                                                                                       \
+private:                                                                                                               \
     using TThisClass = Class
 
-#define DEFINE_RESPONSE_TABLE(Class, Base)                                                                     \
-    const TResponseTable Class::ResponseTable = {&Base::ResponseTable, Class::ResponseEntries};                \
+#define DEFINE_RESPONSE_TABLE(Class, Base)                                                                             \
+    const TResponseTable Class::ResponseTable = {&Base::ResponseTable, Class::ResponseEntries};                        \
     const TResponseEntry Class::ResponseEntries[] = {
-#define END_RESPONSE_TABLE                                                                                     \
-    { 0, 0, 0, nullptr }                                                                                       \
+#define END_RESPONSE_TABLE                                                                                             \
+    { 0, 0, 0, nullptr }                                                                                               \
     }
 
 // Any message with a handler of one of the forms above: EV_HANDLER(WM_PAINT, Void, TWindow::EvPaint).
-#define EV_HANDLER(message, cracker, qualifiedHandler) {message, 0, 0, &Crack::cracker<&qualifiedHandler>}
+#define EV_HANDLER(message, cracker, qualifiedHandler)                                                                 \
+    { message, 0, 0, &Crack::cracker<&qualifiedHandler> }
 // A user message with the handler LRESULT Handler(WPARAM, LPARAM).
 #define EV_MESSAGE(message, handler) EV_HANDLER(message, Raw, TThisClass::handler)
 // A command (menu, accelerator, button click) with the handler void Handler().
-#define EV_COMMAND(id, handler) {WM_COMMAND, UINT(id), TResponseEntry::AnyCommand, &Crack::Void<&TThisClass::handler>}
+#define EV_COMMAND(id, handler)                                                                                        \
+    { WM_COMMAND, UINT(id), TResponseEntry::AnyCommand, &Crack::Void<&TThisClass::handler> }
 // A control notification (LBN_SELCHANGE, EN_CHANGE, ...) with the handler void Handler().
-#define EV_CHILD_NOTIFY(id, notifyCode, handler) {WM_COMMAND, UINT(id), int(notifyCode), &Crack::Void<&TThisClass::handler>}
+#define EV_CHILD_NOTIFY(id, notifyCode, handler)                                                                       \
+    { WM_COMMAND, UINT(id), int(notifyCode), &Crack::Void<&TThisClass::handler> }
 
 #define EV_WM_PAINT EV_HANDLER(WM_PAINT, Void, TThisClass::EvPaint)
 #define EV_WM_ERASEBKGND EV_HANDLER(WM_ERASEBKGND, EraseBkgnd, TThisClass::EvEraseBkgnd)
@@ -201,7 +204,9 @@ private:                                                                        
 #define EV_WM_KILLFOCUS EV_HANDLER(WM_KILLFOCUS, Focus, TThisClass::EvKillFocus)
 #define EV_WM_DRAWITEM EV_HANDLER(WM_DRAWITEM, DrawItem, TThisClass::EvDrawItem)
 #define EV_WM_MEASUREITEM EV_HANDLER(WM_MEASUREITEM, MeasureItem, TThisClass::EvMeasureItem)
-#define EV_WM_CTLCOLORSCROLLBAR                                                                                \
-    {WM_CTLCOLORSCROLLBAR, 0, 0, &Crack::CtlColor<&TThisClass::EvCtlColor, CTLCOLOR_SCROLLBAR>}
-#define EV_WM_CTLCOLORSTATIC {WM_CTLCOLORSTATIC, 0, 0, &Crack::CtlColor<&TThisClass::EvCtlColor, CTLCOLOR_STATIC>}
-#define EV_WM_CTLCOLOREDIT {WM_CTLCOLOREDIT, 0, 0, &Crack::CtlColor<&TThisClass::EvCtlColor, CTLCOLOR_EDIT>}
+#define EV_WM_CTLCOLORSCROLLBAR                                                                                        \
+    { WM_CTLCOLORSCROLLBAR, 0, 0, &Crack::CtlColor<&TThisClass::EvCtlColor, CTLCOLOR_SCROLLBAR> }
+#define EV_WM_CTLCOLORSTATIC                                                                                           \
+    { WM_CTLCOLORSTATIC, 0, 0, &Crack::CtlColor<&TThisClass::EvCtlColor, CTLCOLOR_STATIC> }
+#define EV_WM_CTLCOLOREDIT                                                                                             \
+    { WM_CTLCOLOREDIT, 0, 0, &Crack::CtlColor<&TThisClass::EvCtlColor, CTLCOLOR_EDIT> }

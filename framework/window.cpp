@@ -13,12 +13,13 @@ namespace {
 const char ObjectProperty[] = "TintwickWindowObject";
 const UINT_PTR SubclassId = 1;
 
-}  // namespace
+} // namespace
 
 std::exception_ptr TWindow::pendingException;
 
 // The root table: no base.
 const TResponseTable TWindow::ResponseTable = {nullptr, TWindow::ResponseEntries};
+// clang-format off
 const TResponseEntry TWindow::ResponseEntries[] = {
     EV_WM_PAINT,
     EV_WM_ERASEBKGND,
@@ -26,9 +27,9 @@ const TResponseEntry TWindow::ResponseEntries[] = {
     EV_WM_HSCROLL,
     EV_WM_VSCROLL,
 END_RESPONSE_TABLE;
+// clang-format on
 
-TWindow::TWindow(TWindow *parent, const char *title, HINSTANCE module)
-    : title(title ? title : ""), module(module) {
+TWindow::TWindow(TWindow *parent, const char *title, HINSTANCE module) : title(title ? title : ""), module(module) {
     if (!this->module) {
         TApplication *application = TApplication::Current();
         this->module = application ? application->GetInstance() : GetModuleHandleA(nullptr);
@@ -53,7 +54,7 @@ TWindow::~TWindow() {
         }
     }
     while (!children.empty()) {
-        delete children.back();  // removes itself from the list
+        delete children.back(); // removes itself from the list
     }
     if (parent) {
         parent->RemoveChild(this);
@@ -63,7 +64,9 @@ TWindow::~TWindow() {
     }
 }
 
-TWindow *TWindow::FromHandle(HWND hwnd) { return hwnd ? static_cast<TWindow *>(GetPropA(hwnd, ObjectProperty)) : nullptr; }
+TWindow *TWindow::FromHandle(HWND hwnd) {
+    return hwnd ? static_cast<TWindow *>(GetPropA(hwnd, ObjectProperty)) : nullptr;
+}
 
 void TWindow::SetParent(TWindow *newParent) {
     if (newParent == parent) {
@@ -81,13 +84,17 @@ void TWindow::SetParent(TWindow *newParent) {
     }
 }
 
-void TWindow::AddChild(TWindow *child) { children.push_back(child); }
+void TWindow::AddChild(TWindow *child) {
+    children.push_back(child);
+}
 
 void TWindow::RemoveChild(TWindow *child) {
     children.erase(std::remove(children.begin(), children.end(), child), children.end());
 }
 
-TApplication *TWindow::GetApplication() const { return TApplication::Current(); }
+TApplication *TWindow::GetApplication() const {
+    return TApplication::Current();
+}
 
 void TWindow::SetStyle(DWORD style) {
     Attr.Style = style;
@@ -96,7 +103,9 @@ void TWindow::SetStyle(DWORD style) {
     }
 }
 
-DWORD TWindow::GetStyle() const { return handle ? DWORD(GetWindowLongPtrA(handle, GWL_STYLE)) : Attr.Style; }
+DWORD TWindow::GetStyle() const {
+    return handle ? DWORD(GetWindowLongPtrA(handle, GWL_STYLE)) : Attr.Style;
+}
 
 void TWindow::SetExStyle(DWORD exStyle) {
     Attr.ExStyle = exStyle;
@@ -105,15 +114,19 @@ void TWindow::SetExStyle(DWORD exStyle) {
     }
 }
 
-DWORD TWindow::GetExStyle() const { return handle ? DWORD(GetWindowLongPtrA(handle, GWL_EXSTYLE)) : Attr.ExStyle; }
+DWORD TWindow::GetExStyle() const {
+    return handle ? DWORD(GetWindowLongPtrA(handle, GWL_EXSTYLE)) : Attr.ExStyle;
+}
 
-const char *TWindow::GetWindowClassName() { return "TintwickWindow"; }
+const char *TWindow::GetWindowClassName() {
+    return "TintwickWindow";
+}
 
 void TWindow::GetWindowClass(WNDCLASSA &windowClass) {
     windowClass.style = CS_DBLCLKS;
     windowClass.lpfnWndProc = StaticWindowProc;
     windowClass.hInstance = module;
-    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // IDC_ARROW
     windowClass.hbrBackground = HBRUSH(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = GetWindowClassName();
 }
@@ -142,7 +155,7 @@ bool TWindow::Create() {
     if (!handle) {
         // A class of the platform (EDIT, STATIC, ...): hook our object onto it now.
         AttachSubclass(hwnd);
-        ownsHandle = true;  // we made it, so deleting the object destroys it
+        ownsHandle = true; // we made it, so deleting the object destroys it
         SetupWindow();
     }
     return true;
@@ -208,7 +221,9 @@ void TWindow::CreateChildren() {
     }
 }
 
-void TWindow::SetupWindow() { CreateChildren(); }
+void TWindow::SetupWindow() {
+    CreateChildren();
+}
 
 void TWindow::Paint(TDC &, bool, TRect &) {}
 
@@ -279,21 +294,33 @@ void TWindow::UpdateWindow() {
     }
 }
 
-bool TWindow::ShowWindow(int cmdShow) { return ::ShowWindow(handle, cmdShow) != 0; }
+bool TWindow::ShowWindow(int cmdShow) {
+    return ::ShowWindow(handle, cmdShow) != 0;
+}
 
-bool TWindow::IsWindow() const { return handle && ::IsWindow(handle); }
+bool TWindow::IsWindow() const {
+    return handle && ::IsWindow(handle);
+}
 
-bool TWindow::IsIconic() const { return handle && ::IsIconic(handle); }
+bool TWindow::IsIconic() const {
+    return handle && ::IsIconic(handle);
+}
 
-bool TWindow::IsWindowVisible() const { return handle && ::IsWindowVisible(handle); }
+bool TWindow::IsWindowVisible() const {
+    return handle && ::IsWindowVisible(handle);
+}
 
-void TWindow::SetFocus() { ::SetFocus(handle); }
+void TWindow::SetFocus() {
+    ::SetFocus(handle);
+}
 
 UINT_PTR TWindow::SetTimer(UINT_PTR timerId, UINT milliseconds) {
     return ::SetTimer(handle, timerId, milliseconds, nullptr);
 }
 
-bool TWindow::KillTimer(UINT_PTR timerId) { return ::KillTimer(handle, timerId) != 0; }
+bool TWindow::KillTimer(UINT_PTR timerId) {
+    return ::KillTimer(handle, timerId) != 0;
+}
 
 TRect TWindow::GetWindowRect() const {
     TRect rect;
@@ -327,9 +354,13 @@ bool TWindow::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
     return ::PostMessageA(handle, message, wParam, lParam) != 0;
 }
 
-HWND TWindow::GetDlgItem(int id) const { return ::GetDlgItem(handle, id); }
+HWND TWindow::GetDlgItem(int id) const {
+    return ::GetDlgItem(handle, id);
+}
 
-void TWindow::SetDlgItemText(int id, const char *text) const { ::SetDlgItemTextA(handle, id, text); }
+void TWindow::SetDlgItemText(int id, const char *text) const {
+    ::SetDlgItemTextA(handle, id, text);
+}
 
 std::string TWindow::GetDlgItemString(int id) const {
     HWND item = GetDlgItem(id);
@@ -359,21 +390,37 @@ bool TWindow::EvEraseBkgnd(HDC dc) {
     }
 }
 
-void TWindow::EvClose() { CloseWindow(0); }
+void TWindow::EvClose() {
+    CloseWindow(0);
+}
 
-void TWindow::EvSize(UINT, const TSize &) { DefaultProcessing(); }
+void TWindow::EvSize(UINT, const TSize &) {
+    DefaultProcessing();
+}
 
-void TWindow::EvTimer(UINT) { DefaultProcessing(); }
+void TWindow::EvTimer(UINT) {
+    DefaultProcessing();
+}
 
-void TWindow::EvMouseMove(UINT, const TPoint &) { DefaultProcessing(); }
+void TWindow::EvMouseMove(UINT, const TPoint &) {
+    DefaultProcessing();
+}
 
-void TWindow::EvLButtonDown(UINT, const TPoint &) { DefaultProcessing(); }
+void TWindow::EvLButtonDown(UINT, const TPoint &) {
+    DefaultProcessing();
+}
 
-void TWindow::EvLButtonUp(UINT, const TPoint &) { DefaultProcessing(); }
+void TWindow::EvLButtonUp(UINT, const TPoint &) {
+    DefaultProcessing();
+}
 
-bool TWindow::EvSetCursor(HWND, UINT, UINT) { return DefaultProcessing() != 0; }
+bool TWindow::EvSetCursor(HWND, UINT, UINT) {
+    return DefaultProcessing() != 0;
+}
 
-void TWindow::EvSetText(const char *) { DefaultProcessing(); }
+void TWindow::EvSetText(const char *) {
+    DefaultProcessing();
+}
 
 void TWindow::EvHScroll(UINT scrollCode, int thumbPosition, HWND scrollBar) {
     TWindow *bar = FromHandle(scrollBar);
@@ -386,7 +433,9 @@ void TWindow::EvVScroll(UINT scrollCode, int thumbPosition, HWND scrollBar) {
     EvHScroll(scrollCode, thumbPosition, scrollBar);
 }
 
-LRESULT TWindow::DefaultProcessing() { return CallDefaultProc(current.message, current.wParam, current.lParam); }
+LRESULT TWindow::DefaultProcessing() {
+    return CallDefaultProc(current.message, current.wParam, current.lParam);
+}
 
 LRESULT TWindow::CallDefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (binding) {
@@ -467,8 +516,7 @@ LRESULT CALLBACK TWindow::StaticWindowProc(HWND hwnd, UINT message, WPARAM wPara
     }
 }
 
-LRESULT CALLBACK TWindow::SubclassProc(HWND, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                       DWORD_PTR refData) {
+LRESULT CALLBACK TWindow::SubclassProc(HWND, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR refData) {
     TWindow *window = reinterpret_cast<TWindow *>(refData);
     if (message == WM_NCDESTROY) {
         LRESULT result = 0;

@@ -20,7 +20,7 @@ struct TWindowAttr {
     int Y = 0;
     int W = 0;
     int H = 0;
-    int Id = 0;  // control id of a child window
+    int Id = 0; // control id of a child window
 };
 
 // A window object and, once created or attached, its platform window.
@@ -91,7 +91,7 @@ public:
     void SetFocus();
     UINT_PTR SetTimer(UINT_PTR timerId, UINT milliseconds);
     bool KillTimer(UINT_PTR timerId);
-    TRect GetWindowRect() const;  // screen coordinates
+    TRect GetWindowRect() const; // screen coordinates
     TRect GetClientRect() const;
     bool SetWindowPos(HWND insertAfter, int x, int y, int width, int height, UINT flags);
     bool MoveWindow(int x, int y, int width, int height, bool repaint = false);

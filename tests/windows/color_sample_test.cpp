@@ -102,7 +102,7 @@ TEST_F(SwatchFixture, SetColorShowsOneSolidRectangleBeforeItReturns) {
     const COLORREF colors[] = {0x003c14dc, 0x00ff901e, 0x00000000, 0x00ffffff, 0x00ffffff};
     for (COLORREF color : colors) {
         SCOPED_TRACE(color);
-        sample->SetColor(TColor(color));  // no message is pumped before the pixels are read
+        sample->SetColor(TColor(color)); // no message is pumped before the pixels are read
         EXPECT_EQ(SamplePixelsOtherThan(color), std::vector<std::string>{});
     }
     EXPECT_EQ(ScreenPixelsOtherThan(0x00ffffff), std::vector<std::string>{});
@@ -119,7 +119,7 @@ TEST_F(SwatchFixture, SunkenEdgeStaysAroundTheColor) {
     EXPECT_EQ(ScreenPixelsOtherThan(0x003c14dc), std::vector<std::string>{});
     TRect outer = sample->GetWindowRect();
     TRect area = SampleOnScreen();
-    ASSERT_GT(area.left, outer.left);  // the edge lies outside the client area
+    ASSERT_GT(area.left, outer.left); // the edge lies outside the client area
     ASSERT_GT(area.top, outer.top);
     TDesktopDC screen;
     EXPECT_NE(screen.GetPixel(outer.left, outer.top), COLORREF(0x003c14dc));
@@ -147,4 +147,4 @@ TEST_F(SwatchFixture, CoveringAndUncoveringRepaintsTheColor) {
     EXPECT_EQ(SamplePixelsOtherThan(0x003c14dc), std::vector<std::string>{});
 }
 
-}  // namespace
+} // namespace

@@ -14,7 +14,9 @@ namespace {
 
 // The process's count of GDI objects. Wine does not keep it (always 0), so there the checks of the handles
 // themselves (GetObjectType, the DC cache) carry the tests.
-DWORD GdiObjectCount() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); }
+DWORD GdiObjectCount() {
+    return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+}
 
 TEST(Color, ValuesAndComponents) {
     TColor color(0x00ff901e);
@@ -162,7 +164,7 @@ TEST(DiBitmap, LoadsFromAResourceAndFromAFile) {
     EXPECT_EQ(fromResource.Size(), TSize(4, 3));
 
     // The same bitmap written out as a file.
-    HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(IDB_FRAMEWORK_SMALL), MAKEINTRESOURCEA(2));  // RT_BITMAP
+    HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(IDB_FRAMEWORK_SMALL), MAKEINTRESOURCEA(2)); // RT_BITMAP
     ASSERT_NE(found, nullptr);
     DWORD size = SizeofResource(nullptr, found);
     const char *bits = static_cast<const char *>(LockResource(LoadResource(nullptr, found)));
@@ -184,7 +186,7 @@ TEST(DiBitmap, LoadsFromAResourceAndFromAFile) {
     EXPECT_EQ(fromFile.Size(), TSize(4, 3));
     TMemoryDC dc;
     TSelection selection(dc, fromFile.GetHandle());
-    EXPECT_EQ(dc.GetPixel(0, 0), 0x000000ffu);  // the top-left pixel is red
+    EXPECT_EQ(dc.GetPixel(0, 0), 0x000000ffu); // the top-left pixel is red
     EXPECT_EQ(dc.GetPixel(1, 0), 0x00c86432u);
     DeleteFileA(fileName.c_str());
 }
@@ -224,4 +226,4 @@ TEST(Cursor, LoadsAResourceAndDestroysIt) {
     EXPECT_FALSE(TCursor(nullptr, IDC_FRAMEWORK_CURSOR + 1).IsValid());
 }
 
-}  // namespace
+} // namespace

@@ -30,10 +30,12 @@ public:
     DECLARE_RESPONSE_TABLE(LoopFrame);
 };
 
+// clang-format off
 DEFINE_RESPONSE_TABLE(LoopFrame, TFrameWindow)
     EV_MESSAGE(WakeMessage, EvWake),
     EV_MESSAGE(QuitMessage, EvQuit),
 END_RESPONSE_TABLE;
+// clang-format on
 
 // Records the idle counts and the moments the loop blocks. Its idle action asks for more time until the
 // count reaches 3. At the first block a thread posts WakeMessage a little later; at the second, QuitMessage.
@@ -165,4 +167,4 @@ TEST(MessageLoop, ApplicationIdleReachesTheMainWindowsChildren) {
               (std::vector<long>{0, 1, 2}));
 }
 
-}  // namespace
+} // namespace

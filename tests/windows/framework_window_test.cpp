@@ -32,10 +32,12 @@ public:
     DECLARE_RESPONSE_TABLE(RecordingBase);
 };
 
+// clang-format off
 DEFINE_RESPONSE_TABLE(RecordingBase, TWindow)
     EV_MESSAGE(WM_APP, EvShared),
     EV_MESSAGE(WM_APP + 1, EvBaseOnly),
 END_RESPONSE_TABLE;
+// clang-format on
 
 class RecordingDerived : public RecordingBase {
 public:
@@ -52,12 +54,14 @@ public:
     DECLARE_RESPONSE_TABLE(RecordingDerived);
 };
 
+// clang-format off
 DEFINE_RESPONSE_TABLE(RecordingDerived, RecordingBase)
     EV_MESSAGE(WM_APP, EvShared),
     EV_COMMAND(500, CmPress),
     EV_CHILD_NOTIFY(501, EN_CHANGE, EvEditChanged),
     EV_WM_TIMER,
 END_RESPONSE_TABLE;
+// clang-format on
 
 TEST(ResponseTable, DerivedEntryComesBeforeTheBaseEntry) {
     RecordingDerived window;
@@ -86,8 +90,8 @@ TEST(ResponseTable, CommandsAndNotificationsDispatchById) {
     ASSERT_TRUE(window.Create());
     HWND someControl = window.GetHandle();
     window.SendMessage(WM_COMMAND, MAKEWPARAM(500, 0), 0);                            // menu
-    window.SendMessage(WM_COMMAND, MAKEWPARAM(500, BN_CLICKED), LPARAM(someControl));  // button
-    window.SendMessage(WM_COMMAND, MAKEWPARAM(500, EN_CHANGE), LPARAM(someControl));   // not a command
+    window.SendMessage(WM_COMMAND, MAKEWPARAM(500, BN_CLICKED), LPARAM(someControl)); // button
+    window.SendMessage(WM_COMMAND, MAKEWPARAM(500, EN_CHANGE), LPARAM(someControl));  // not a command
     window.SendMessage(WM_COMMAND, MAKEWPARAM(501, EN_CHANGE), LPARAM(someControl));
     window.SendMessage(WM_COMMAND, MAKEWPARAM(501, EN_UPDATE), LPARAM(someControl));
     window.SendMessage(WM_TIMER, 42);
@@ -358,9 +362,9 @@ TEST(ScrollBar, AnswersItsOwnScrollNotifications) {
         int expected;
     };
     const Step steps[] = {
-        {SB_LINEDOWN, 0, 1},  {SB_PAGEDOWN, 0, 11},     {SB_LINEUP, 0, 10},   {SB_PAGEUP, 0, 0},
-        {SB_LINEUP, 0, 0},    {SB_THUMBTRACK, 95, 95},  {SB_PAGEDOWN, 0, 100}, {SB_THUMBPOSITION, 40, 40},
-        {SB_TOP, 0, 0},       {SB_BOTTOM, 0, 100},      {SB_ENDSCROLL, 0, 100},
+        {SB_LINEDOWN, 0, 1}, {SB_PAGEDOWN, 0, 11},    {SB_LINEUP, 0, 10},     {SB_PAGEUP, 0, 0},
+        {SB_LINEUP, 0, 0},   {SB_THUMBTRACK, 95, 95}, {SB_PAGEDOWN, 0, 100},  {SB_THUMBPOSITION, 40, 40},
+        {SB_TOP, 0, 0},      {SB_BOTTOM, 0, 100},     {SB_ENDSCROLL, 0, 100},
     };
     for (const Step &step : steps) {
         SCOPED_TRACE(step.code);
@@ -381,9 +385,11 @@ public:
     DECLARE_RESPONSE_TABLE(AnsweringDialog);
 };
 
+// clang-format off
 DEFINE_RESPONSE_TABLE(AnsweringDialog, TDialog)
     EV_MESSAGE(WM_APP, EvAsk),
 END_RESPONSE_TABLE;
+// clang-format on
 
 TEST(Dialog, HandlerResultsReachTheSenderAndUnlistedMessagesTheDialogManager) {
     AnsweringDialog dialog;
@@ -430,9 +436,11 @@ public:
     DECLARE_RESPONSE_TABLE(ThrowingFrame);
 };
 
+// clang-format off
 DEFINE_RESPONSE_TABLE(ThrowingFrame, TFrameWindow)
     EV_MESSAGE(WM_APP, EvFail),
 END_RESPONSE_TABLE;
+// clang-format on
 
 TEST(MessageLoopExceptions, ExceptionFromAHandlerLeavesRun) {
     struct ThrowingApplication : TApplication {
@@ -469,4 +477,4 @@ TEST(Dialog, StyleAskedForBeforeAttachingJoinsTheTemplatesStyle) {
     EXPECT_TRUE(live & WS_CHILD);
 }
 
-}  // namespace
+} // namespace

@@ -38,11 +38,11 @@ TEST(WindowUtilities, CenterWindowOnScreen) {
         int width, height, x, y;
     };
     const Case cases[] = {
-        {1024, 768, 0, 0},    // exactly the screen
-        {100, 50, 462, 359},  // plain
-        {101, 51, 461, 358},  // odd excess halves truncate
-        {1025, 769, 0, 0},    // one larger: -1 / 2 truncates toward zero
-        {1030, 780, -3, -6},  // larger: half the excess, negative
+        {1024, 768, 0, 0},   // exactly the screen
+        {100, 50, 462, 359}, // plain
+        {101, 51, 461, 358}, // odd excess halves truncate
+        {1025, 769, 0, 0},   // one larger: -1 / 2 truncates toward zero
+        {1030, 780, -3, -6}, // larger: half the excess, negative
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
@@ -59,12 +59,12 @@ TEST(WindowUtilities, CenterWindowOnScreenWithOffset) {
     const Case cases[] = {
         {141, 152, -10, -75, 431, 233},
         {1024, 768, 0, 0, 0, 0},
-        {1025, 768, 5, 0, 5, 0},  // (1024 - 1025) / 2 is 0, plus the offset
+        {1025, 768, 5, 0, 5, 0}, // (1024 - 1025) / 2 is 0, plus the offset
         {1026, 770, 0, 0, -1, -1},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
-        PopupWindow popup(30, 20);  // the window's own size plays no part and is kept
+        PopupWindow popup(30, 20); // the window's own size plays no part and is kept
         CenterWindowOnScreenWithOffset(popup.Handle(), c.width, c.height, c.dx, c.dy);
         EXPECT_EQ(popup.Rect(), TRect(c.x, c.y, c.x + 30, c.y + 20));
     }
@@ -112,4 +112,4 @@ TEST(WindowUtilities, SetDialogItemTextFromResource) {
     SetDialogItemTextFromResource(dialog.GetHandle(), module, IDS_FRAMEWORK_TEXT, IDC_FRAMEWORK_MISSING);
 }
 
-}  // namespace
+} // namespace
