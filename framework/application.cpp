@@ -1,5 +1,7 @@
 #include "framework/application.h"
 
+#include <climits>
+
 #include "framework/dialog.h"
 #include "framework/window.h"
 
@@ -74,12 +76,16 @@ int TApplication::MessageLoop() {
         if (anyDispatched) {
             idleCount = 0;
         }
-        if (!IdleAction(idleCount++)) {
+        bool wantsMore = IdleAction(idleCount);
+        idleCount = NextIdleCount(idleCount);
+        if (!wantsMore) {
             WaitForMessage();
         }
         TWindow::RethrowPendingException();
     }
 }
+
+long TApplication::NextIdleCount(long count) { return count < LONG_MAX ? count + 1 : LONG_MAX; }
 
 bool TApplication::PumpWaitingMessages(bool &anyDispatched, int &exitCode) {
     MSG message;

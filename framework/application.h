@@ -46,6 +46,10 @@ public:
     // A message box; the caption defaults to the application's name.
     int MessageBox(HWND owner, const char *text, const char *caption = nullptr, UINT type = MB_OK) const;
 
+    // The idle count after `count`: one more, but it stops at the largest value instead of overflowing
+    // (a loop that never blocks and gets no message would otherwise run past it).
+    static long NextIdleCount(long count);
+
     // Called by ~TWindow so that a deleted main window is forgotten.
     void WindowDeleted(TWindow *window);
 

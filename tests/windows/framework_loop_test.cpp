@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <climits>
 #include <thread>
 #include <vector>
 
@@ -165,6 +166,13 @@ TEST(MessageLoop, ApplicationIdleReachesTheMainWindowsChildren) {
     ASSERT_GE(application.child->counts.size(), 3u);
     EXPECT_EQ(std::vector<long>(application.child->counts.end() - 3, application.child->counts.end()),
               (std::vector<long>{0, 1, 2}));
+}
+
+TEST(MessageLoop, IdleCountStopsAtItsLargestValue) {
+    EXPECT_EQ(TApplication::NextIdleCount(0), 1);
+    EXPECT_EQ(TApplication::NextIdleCount(41), 42);
+    EXPECT_EQ(TApplication::NextIdleCount(LONG_MAX - 1), LONG_MAX);
+    EXPECT_EQ(TApplication::NextIdleCount(LONG_MAX), LONG_MAX);
 }
 
 } // namespace
