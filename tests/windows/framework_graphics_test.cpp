@@ -117,12 +117,10 @@ TEST(DeviceContexts, EveryKindReleasesItsHandle) {
     }
     EXPECT_EQ(GetObjectType(memory), 0u);
 
-    // A window's DC released goes back to the cache: asking again gives the same one, many times over.
-    HDC first;
-    {
-        TClientDC dc(window.GetHandle());
-        first = dc.GetHDC();
-    }
+    // A released window or screen DC goes back to the cache: asking again gives the same one, many times over.
+    HDC firstClient = nullptr;
+    HDC firstWhole = nullptr;
+    HDC firstScreen = nullptr;
     for (int i = 0; i < 200; ++i) {
         TClientDC client(window.GetHandle());
         TWindowDC whole(window.GetHandle());
@@ -130,10 +128,14 @@ TEST(DeviceContexts, EveryKindReleasesItsHandle) {
         ASSERT_TRUE(client.IsValid());
         ASSERT_TRUE(whole.IsValid());
         ASSERT_TRUE(screen.IsValid());
-    }
-    {
-        TClientDC dc(window.GetHandle());
-        EXPECT_EQ(dc.GetHDC(), first);
+        if (i == 0) {
+            firstClient = client.GetHDC();
+            firstWhole = whole.GetHDC();
+            firstScreen = screen.GetHDC();
+        }
+        ASSERT_EQ(client.GetHDC(), firstClient);
+        ASSERT_EQ(whole.GetHDC(), firstWhole);
+        ASSERT_EQ(screen.GetHDC(), firstScreen);
     }
     EXPECT_EQ(GdiObjectCount(), before);
 }
