@@ -74,8 +74,8 @@ check "layout: a face is cut at 31 characters" 0 layout "$work/face.txt" <<OUT
 text${T}5${T}13${T}ABCDEFGHIJKLMNOPQRSTUVWXYZabcde,13,0,0,0,0${T}000000${T}ffffff${T}x
 OUT
 
-printf 'a\0<B>b' > "$work/nul.txt"
-check "layout: markup ends at the first zero byte" 0 layout "$work/nul.txt" <<OUT
+printf 'a\0<B>b' > "$work/zero-byte.txt"
+check "layout: markup ends at the first zero byte" 0 layout "$work/zero-byte.txt" <<OUT
 text${T}5${T}13${T}${base}${T}a
 OUT
 

@@ -16,8 +16,8 @@ printf '\351t\351 &szlig; &#255;' > "$work/latin1.txt"
 check "markup: bytes 128 to 255 pass through" 0 markup "$work/latin1.txt" < <(printf '%s\r\n' $'TEXT: |\351t\351 |' \
     '<SPCHR> ' 'TEXT: | |' '<SPCHR> ' 'TEXT: ||')
 
-printf 'a\0<B>' > "$work/nul.txt"
-check "markup: ends at the first zero byte" 0 markup "$work/nul.txt" < <(printf 'TEXT: |a|\r\n')
+printf 'a\0<B>' > "$work/zero-byte.txt"
+check "markup: ends at the first zero byte" 0 markup "$work/zero-byte.txt" < <(printf 'TEXT: |a|\r\n')
 
 : > "$work/empty.txt"
 check "markup: empty input" 0 markup "$work/empty.txt" < <(printf 'TEXT: ||\r\n')
