@@ -32,6 +32,7 @@ public:
 
     WinHyperText &Document() const { return *document; }
     bool IsOverLink() const { return overLink; }
+    HCURSOR LinkCursor() const { return linkCursor->GetHandle(); }
 
     bool EvSetCursor(HWND cursorWindow, UINT hitTest, UINT mouseMessage);
     void EvMouseMove(UINT modifierKeys, const TPoint &point);
