@@ -80,7 +80,10 @@ text${T}5${T}13${T}${base}${T}a
 OUT
 
 printf 'a\r\nb\032c' > "$work/binary.txt"
-check "layout: no line-end translation, no end at Ctrl-Z" 0 layout "$work/binary.txt" < <(printf 'text\t5\t13\t%s\ta \ntext\t17\t13\t%s\tb\032c\n' "$base" "$base")
+check "layout: FILE: no line-end translation, no end at Ctrl-Z" 0 layout "$work/binary.txt" < <(printf 'text\t5\t13\t%s\ta \ntext\t17\t13\t%s\tb\032c\n' "$base" "$base")
+CLI_INPUT=$work/binary.txt
+check "layout: standard input is binary too" 0 layout < <(printf 'text\t5\t13\t%s\ta \ntext\t17\t13\t%s\tb\032c\n' "$base" "$base")
+unset CLI_INPUT
 
 check "layout: --width not a number" 2 layout --width abc "$work/words.txt" </dev/null
 check_stderr "layout: --width message" "tintwick-cli: layout: --width takes a whole number from -2147483648 to 2147483647, not 'abc'"
