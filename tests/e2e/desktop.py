@@ -118,8 +118,15 @@ class Desktop:
     def xdotool(self, *args):
         subprocess.check_call(["xdotool"] + [str(a) for a in args], stdin=subprocess.DEVNULL)
 
+    def pointer(self):
+        out = subprocess.run(["xdotool", "getmouselocation", "--shell"], capture_output=True, text=True).stdout
+        values = dict(line.split("=", 1) for line in out.splitlines() if "=" in line)
+        return int(values["X"]), int(values["Y"])
+
     def move_pointer(self, x, y):
-        self.xdotool("mousemove", "--sync", x, y)
+        # --sync waits for the pointer to move, so it would wait for ever when it is there already.
+        if self.pointer() != (x, y):
+            self.xdotool("mousemove", "--sync", x, y)
 
     def focus_tintwick(self):
         self.probe("foreground")
