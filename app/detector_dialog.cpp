@@ -66,6 +66,11 @@ TTintwickDlg::TTintwickDlg(TWindow *parent)
       yLabel(new TStatic(this, IDC_Y_LABEL)),
       yPosition(new TEdit(this, IDC_Y_POSITION, 4)) {}
 
+TTintwickDlg::~TTintwickDlg() {
+    if (HookTarget == this)
+        HookTarget = nullptr;
+}
+
 void TTintwickDlg::SetupWindow() {
     TTintwickBrowserBaseDlg::SetupWindow();
 

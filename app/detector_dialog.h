@@ -9,6 +9,7 @@
 class TTintwickDlg : public TTintwickBrowserBaseDlg {
 public:
     explicit TTintwickDlg(TWindow *parent);
+    ~TTintwickDlg() override;
 
     void SetupWindow() override;
     bool IdleAction(long idleCount) override;

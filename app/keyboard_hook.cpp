@@ -8,6 +8,10 @@ TTintwickDlg *HookTarget = nullptr;
 HHOOK KeyboardHookHandle = nullptr;
 
 LRESULT CALLBACK KeyboardHook(int code, WPARAM key, LPARAM keyFlags) {
+    // The hook outlives the detector when the program ends without the exit button; from then on the
+    // events just go on to the next hook.
+    if (HookTarget == nullptr)
+        return CallNextHookEx(KeyboardHookHandle, code, key, keyFlags);
     return HookTarget->HandleKey(code, static_cast<WORD>(key), static_cast<LONG>(keyFlags));
 }
 
