@@ -41,7 +41,8 @@ TEST(HyperTextStyleLevels, OneAndAHalfStepTruncatesTowardZeroAndWraps) {
 
 TEST(HyperTextStyleLevels, BaseFontHeightFromPixelsPerInch) {
     for (const StepCase &c : {StepCase{96, 13}, StepCase{120, 16}, StepCase{144, 20}, StepCase{72, 10}, StepCase{1, 0},
-                              StepCase{100000, 13888}}) {
+                              StepCase{100000, 13888}, StepCase{0, 0}, StepCase{-96, -13},
+                              StepCase{INT32_MAX, 298261632}, StepCase{INT32_MIN, -298261632}}) {
         SCOPED_TRACE(c.in);
         EXPECT_EQ(BaseFontHeight(c.in), c.out);
     }

@@ -50,7 +50,8 @@ struct NumericOption {
 
 const NumericOption numericOptions[] = {
     {"--width", INT32_MIN, INT32_MAX, &LayoutOptions::width},
-    {"--dpi", 1, 100000, &LayoutOptions::dpi},
+    // Any resolution is laid out as given; 0 and negative ones give a base height of 0 or below.
+    {"--dpi", INT32_MIN, INT32_MAX, &LayoutOptions::dpi},
 };
 
 bool ParseLayoutArguments(const Arguments &args, LayoutOptions &options) {
