@@ -50,8 +50,7 @@ struct NumericOption {
 
 const NumericOption numericOptions[] = {
     {"--width", INT32_MIN, INT32_MAX, &LayoutOptions::width},
-    // Any resolution is laid out as given; 0 and negative ones give a base height of 0 or below.
-    {"--dpi", INT32_MIN, INT32_MAX, &LayoutOptions::dpi},
+    {"--dpi", 1, 100000, &LayoutOptions::dpi},
 };
 
 bool ParseLayoutArguments(const Arguments &args, LayoutOptions &options) {
